@@ -1,12 +1,21 @@
 // linklist: three singly linked lists of integers, worked on through a menu.
+#include <new>
+
 #include "console/console.h"
+#include "list/list.h"
 #include "menu/listset.h"
 #include "menu/menu.h"
 
 int main() {
   ConsoleInit();
   Sqlist set = MakeListSet();
-  RunMenu(set);
+  try {
+    RunMenu(set);
+  } catch (const std::bad_alloc&) {
+    // Memory ran out outside the list core (a text being converted, say):
+    // end the way the list core does.
+    ListFatal();
+  }
   FreeListSet(&set);
   return 0;
 }

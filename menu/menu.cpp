@@ -26,9 +26,9 @@ constexpr std::string_view kMenu =
 }  // namespace
 
 // A choice that is out of range or not a number draws the menu again at once,
-// without a pause. Every read that meets the end of the input ends the loop.
+// without a pause. Once a read has met the end of the input no menu is drawn.
 void RunMenu(Sqlist& set) {
-  for (;;) {
+  while (!InputEnded()) {
     ClearScreen();
     ConsoleWrite(kMenu);
     int op = 0;

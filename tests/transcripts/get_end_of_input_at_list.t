@@ -1,0 +1,6 @@
+# Input ends where command 6 reads the list number: the farewell line right
+# after the prompt, status 0.
+--- stdin
+6
+--- stdout
+{menu}请输入要查找的链表序号和在该序号中的位置:欢迎下次再使用本系统！

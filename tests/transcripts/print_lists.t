@@ -1,0 +1,35 @@
+# Command 12 with [1, 2], [], []: the elements of list 0, each followed by a
+# tab, then the end line; the empty lists are reported as empty.
+--- stdin
+1
+
+10
+0 1 1
+
+10
+0 2 2
+
+12
+
+0
+--- stdout
+{menu}线性表data0.dat创建成功！
+线性表data1.dat创建成功！
+线性表data2.dat创建成功！
+{menu}请依次输入要插入链序号，在该链中的位置和要插入的值：元素插入成功！\
+{menu}请依次输入要插入链序号，在该链中的位置和要插入的值：元素插入成功！\
+{menu}
+\x2d-------all elements of data0.dat-----------
+1\t2\t
+\x2d----------------- end ------------------------
+
+\x2d-------all elements of data1.dat-----------
+线性表data1.dat是空表！
+
+\x2d----------------- end ------------------------
+
+\x2d-------all elements of data2.dat-----------
+线性表data2.dat是空表！
+
+\x2d----------------- end ------------------------
+{menu}欢迎下次再使用本系统！
