@@ -1,0 +1,30 @@
+# Command 15 before command 1 and after command 2: each entry is reported as
+# missing; the old data0.dat is left as it was and no file is created.
+setup data0.dat hex 01 00 00 00 00 00 00 00
+--- stdin
+15
+
+1
+
+2
+
+15
+
+0
+--- stdout
+{menu}线性表data0.dat不存在！
+线性表data1.dat不存在！
+线性表data2.dat不存在！
+{menu}线性表data0.dat创建成功！
+线性表data1.dat创建成功！
+线性表data2.dat创建成功！
+{menu}线性表data0.dat销毁成功！
+线性表data1.dat销毁成功！
+线性表data2.dat销毁成功！
+{menu}线性表data0.dat不存在！
+线性表data1.dat不存在！
+线性表data2.dat不存在！
+{menu}欢迎下次再使用本系统！
+--- status 0
+--- file data0.dat
+01 00 00 00 00 00 00 00
