@@ -68,31 +68,96 @@ bool Take(RecordDecoder* d, unsigned char b) {
   return true;
 }
 
-}  // namespace
-
-void ScanBytes(LayoutScan* scan, const unsigned char* data, std::size_t n) {
-  if (n == 0) return;
+// Counts the bytes 0x0A, and those right after a 0x0D. This pass sees every
+// byte of a file, so it counts in blocks of fewer than 256 bytes with
+// byte-sized counters, which lets the compiler test many bytes at once.
+void CountLineBreaks(LayoutScan* scan, const unsigned char* data,
+                     std::size_t n) {
+  constexpr std::size_t kBlock = 240;
   std::uint64_t lf = data[0] == 0x0A;
   std::uint64_t crlf = data[0] == 0x0A && scan->prev == 0x0D;
-  for (std::size_t i = 1; i < n; ++i) {
-    lf += data[i] == 0x0A;
-    crlf += (data[i] == 0x0A) & (data[i - 1] == 0x0D);
+  for (std::size_t i = 1; i < n;) {
+    std::size_t end = std::min(n, i + kBlock);
+    unsigned char block_lf = 0;
+    unsigned char block_crlf = 0;
+    for (; i < end; ++i) {
+      block_lf += data[i] == 0x0A;
+      block_crlf += (data[i] == 0x0A) & (data[i - 1] == 0x0D);
+    }
+    lf += block_lf;
+    crlf += block_crlf;
   }
   scan->lf += lf;
   scan->crlf += crlf;
   scan->prev = data[n - 1];
-  for (std::size_t i = 0; i < n;) {
-    if (scan->fill == 0 && n - i >= kRecordSize) {
-      NoteLink(scan, Load32(data + i + 4));
-      i += kRecordSize;
-      continue;
+}
+
+// Completes the record that an earlier piece began; returns the bytes used.
+std::size_t FinishRecord(LayoutScan* scan, const unsigned char* data,
+                         std::size_t n) {
+  if (scan->fill == 0) return 0;
+  std::size_t take = std::min(n, kRecordSize - scan->fill);
+  std::memcpy(scan->record + scan->fill, data, take);
+  scan->fill += take;
+  if (scan->fill == kRecordSize) {
+    NoteLink(scan, Load32(scan->record + 4));
+    scan->fill = 0;
+  }
+  return take;
+}
+
+// Keeps the bytes of a record that the piece only begins (fewer than 8).
+void BeginRecord(LayoutScan* scan, const unsigned char* data, std::size_t n) {
+  if (n == 0) return;
+  std::memcpy(scan->record, data, std::min(n, kRecordSize));
+  scan->fill = std::min(n, kRecordSize);
+}
+
+// Notes the links of the whole records at the start of data, as NoteLink
+// would one by one; returns the bytes they take.
+std::size_t NoteWholeRecords(LayoutScan* scan, const unsigned char* data,
+                             std::size_t n) {
+  std::size_t count = n / kRecordSize;
+  if (count == 0) return 0;
+  if (scan->records > 0 && scan->last_link != 1) scan->links_ok = false;
+  std::uint32_t stray = 0;  // where links before the newest differ from 1
+  for (std::size_t r = 0; r + 1 < count; ++r) {
+    stray |= Load32(data + r * kRecordSize + 4) ^ 1u;
+  }
+  if (stray != 0) scan->links_ok = false;
+  scan->last_link = Load32(data + (count - 1) * kRecordSize + 4);
+  scan->records += count;
+  return count * kRecordSize;
+}
+
+// Legacy layout: each 0x0D 0x0A pair stands for one byte 0x0A; a 0x0D
+// before anything else is a byte of its own.
+std::size_t DecodeLegacy(RecordDecoder* d, const unsigned char* data,
+                         std::size_t n, ElemType* out) {
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    unsigned char b = data[i];
+    if (d->pending_cr) {
+      d->pending_cr = false;
+      if (b != 0x0A && Take(d, 0x0D)) out[count++] = ToElem(Load32(d->record));
     }
-    scan->record[scan->fill++] = data[i++];
-    if (scan->fill == kRecordSize) {
-      NoteLink(scan, Load32(scan->record + 4));
-      scan->fill = 0;
+    if (b == 0x0D) {
+      d->pending_cr = true;
+    } else if (Take(d, b)) {
+      out[count++] = ToElem(Load32(d->record));
     }
   }
+  return count;
+}
+
+}  // namespace
+
+void ScanBytes(LayoutScan* scan, const unsigned char* data, std::size_t n) {
+  if (n == 0) return;
+  CountLineBreaks(scan, data, n);
+  std::size_t i = FinishRecord(scan, data, n);
+  i += NoteWholeRecords(scan, data + i, n - i);
+  BeginRecord(scan, data + i, n - i);
   scan->size += n;
   RememberTail(scan, data, n);
 }
@@ -111,25 +176,19 @@ FileLayout DecideLayout(const LayoutScan& scan) {
 
 std::size_t DecodeBytes(RecordDecoder* d, const unsigned char* data,
                         std::size_t n, ElemType* out) {
+  if (d->layout == FileLayout::kLegacyCrLf) {
+    return DecodeLegacy(d, data, n, out);
+  }
   std::size_t count = 0;
-  if (d->layout == FileLayout::kPlain) {
-    for (std::size_t i = 0; i < n; ++i) {
-      if (Take(d, data[i])) out[count++] = ToElem(Load32(d->record));
-    }
-    return count;
+  std::size_t i = 0;
+  for (; d->fill > 0 && i < n; ++i) {
+    if (Take(d, data[i])) out[count++] = ToElem(Load32(d->record));
   }
-  for (std::size_t i = 0; i < n; ++i) {
-    unsigned char b = data[i];
-    if (d->pending_cr) {
-      d->pending_cr = false;
-      if (b != 0x0A && Take(d, 0x0D)) out[count++] = ToElem(Load32(d->record));
-    }
-    if (b == 0x0D) {
-      d->pending_cr = true;
-    } else if (Take(d, b)) {
-      out[count++] = ToElem(Load32(d->record));
-    }
+  // Whole records are read where they lie.
+  for (; n - i >= kRecordSize; i += kRecordSize) {
+    out[count++] = ToElem(Load32(data + i));
   }
+  for (; i < n; ++i) Take(d, data[i]);  // fewer than 8: no record completes
   return count;
 }
 
