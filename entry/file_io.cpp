@@ -1,7 +1,9 @@
 #include "entry/file_io.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <memory>
+#include <system_error>
 
 #include "console/console.h"
 #include "entry/chain.h"
@@ -37,6 +39,10 @@ bool DecodeStream(std::FILE* f, RecordDecoder* decoder, LayoutScan* scan,
 // Decodes as plain records while it learns the layout; the rare legacy file
 // is then read a second time.
 LoadResult LoadChain(const char* name, Chain* chain) {
+  // Only a regular file holds records: a named pipe would block the open and
+  // a device such as /dev/zero never ends.
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(name, ec)) return LoadResult::kCannotOpen;
   File f(std::fopen(name, "rb"));
   if (f == nullptr) return LoadResult::kCannotOpen;
   LayoutScan scan;
