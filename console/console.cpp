@@ -1,21 +1,18 @@
 #include "console/console.h"
 
-#include <iconv.h>
-#include <unistd.h>
-
 #include <array>
 #include <cctype>
-#include <cerrno>
 #include <charconv>
 #include <cstdarg>
 #include <cstdlib>
 #include <vector>
 
+#include "console/console_platform.h"
+
 namespace {
 
 struct ConsoleState {
   Encoding encoding = Encoding::kUtf8;
-  bool can_clear = false;
   std::FILE* in = nullptr;
   bool ended = false;
 };
@@ -28,13 +25,13 @@ std::FILE* Input() { return console.in != nullptr ? console.in : stdin; }
 // after it, nothing more is read, even from a terminal.
 int NextChar() {
   if (console.ended) return EOF;
-  int c = std::getc(Input());
+  int c = ReadByte(Input());
   if (c == EOF) console.ended = true;
   return c;
 }
 
 void PutBack(int c) {
-  if (c != EOF) std::ungetc(c, Input());
+  if (c != EOF) UnreadByte(c, Input());
 }
 
 // Drops the rest of the current input line, leaving its line break unread.
@@ -55,12 +52,6 @@ std::string Normalized(std::string_view codeset) {
     out += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   }
   return out;
-}
-
-bool TerminalCanClear() {
-  if (isatty(STDOUT_FILENO) == 0) return false;
-  const char* term = std::getenv("TERM");
-  return term != nullptr && *term != '\0' && std::string_view(term) != "dumb";
 }
 
 }  // namespace
@@ -88,39 +79,16 @@ std::string LocaleFromEnvironment() {
 }
 
 void ConsoleInit(std::FILE* in) {
-  console.encoding = EncodingForLocale(LocaleFromEnvironment());
-  console.can_clear = TerminalCanClear();
+  console.encoding = SystemEncoding();
+  SettleTerminal(in);
   console.in = in;
   console.ended = false;
 }
 
 void SetConsoleEncoding(Encoding encoding) { console.encoding = encoding; }
 
-std::string ToGbk(std::string_view utf8) {
-  static iconv_t cd = iconv_open("GBK", "UTF-8");
-  if (cd == reinterpret_cast<iconv_t>(-1)) return std::string(utf8);
-  std::string out;
-  std::array<char, 256> buf;
-  char* src = const_cast<char*>(utf8.data());
-  std::size_t left = utf8.size();
-  iconv(cd, nullptr, nullptr, nullptr, nullptr);
-  while (left > 0) {
-    char* dst = buf.data();
-    std::size_t room = buf.size();
-    std::size_t rc = iconv(cd, &src, &left, &dst, &room);
-    out.append(buf.data(), static_cast<std::size_t>(dst - buf.data()));
-    if (rc != static_cast<std::size_t>(-1) || errno == E2BIG) continue;
-    // A character GBK lacks, or a broken sequence: skip it whole.
-    out += '?';
-    do {
-      ++src;
-      --left;
-    } while (left > 0 && (static_cast<unsigned char>(*src) & 0xC0) == 0x80);
-  }
-  return out;
-}
-
 void ConsoleWrite(std::string_view text) {
+  if (WriteToConsole(text)) return;
   if (console.encoding == Encoding::kGbk) {
     std::string gbk = ToGbk(text);
     std::fwrite(gbk.data(), 1, gbk.size(), stdout);
@@ -150,10 +118,6 @@ void ConsolePrint(const char* format, ...) {
 void ConsolePutLine(std::string_view text) {
   ConsoleWrite(text);
   std::fputc('\n', stdout);
-}
-
-void ClearScreen() {
-  if (console.can_clear) std::fputs("\x1b[H\x1b[2J", stdout);
 }
 
 ReadResult ReadInt(int* value) {

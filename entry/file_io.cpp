@@ -75,7 +75,7 @@ Status ReadF(LNode* headp, const char* name) {
 
 Status SaveFile(LNode* headp, const char* name) {
   if (headp == nullptr) return ERROR;
-  ReplaceFile out;
+  Replacement out;
   if (BeginReplace(&out, name) != BeginResult::kOk) {
     ConsolePutLine("File open error");
     return ERROR;

@@ -4,7 +4,7 @@
 // CommitReplace. The new content goes to a temporary file in the target's
 // directory; only when every write, the flush to disk and the close have
 // succeeded is it renamed over the target. Until then the old file is
-// untouched. On any failure, or when a ReplaceFile is dropped uncommitted,
+// untouched. On any failure, or when a Replacement is dropped uncommitted,
 // the temporary file is removed.
 //
 // The target keeps its permission bits (a new file gets the usual ones). A
@@ -16,15 +16,15 @@
 #include <cstddef>
 #include <string>
 
-struct ReplaceFile {
+struct Replacement {
   int fd = -1;
   std::string temp_path;
   std::string target;
 
-  ReplaceFile() = default;
-  ReplaceFile(const ReplaceFile&) = delete;
-  ReplaceFile& operator=(const ReplaceFile&) = delete;
-  ~ReplaceFile();
+  Replacement() = default;
+  Replacement(const Replacement&) = delete;
+  Replacement& operator=(const Replacement&) = delete;
+  ~Replacement();
 };
 
 enum class BeginResult {
@@ -32,16 +32,16 @@ enum class BeginResult {
   kCannotWrite,  // target is a directory, not writable, or no temporary file
 };
 
-BeginResult BeginReplace(ReplaceFile* file, const char* name);
+BeginResult BeginReplace(Replacement* file, const char* name);
 
 // False when the bytes could not all be written (disk full, size limit).
-bool WriteReplace(ReplaceFile* file, const void* data, std::size_t n);
+bool WriteReplace(Replacement* file, const void* data, std::size_t n);
 
 // Flushes, closes and renames over the target. False on any failure; the
 // old file is then as it was.
-bool CommitReplace(ReplaceFile* file);
+bool CommitReplace(Replacement* file);
 
 // Drops the temporary file; the target stays as it was.
-void AbortReplace(ReplaceFile* file);
+void AbortReplace(Replacement* file);
 
 #endif  // LINKLIST_ENTRY_REPLACE_FILE_H_

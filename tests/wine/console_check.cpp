@@ -80,7 +80,8 @@ bool Start(Session* s, const char* wine, const std::string& exe, const std::stri
   if (s->pid == 0) {
     const char* prefix = std::getenv("WINEPREFIX");
     std::string env_prefix = std::string("WINEPREFIX=") + (prefix ? prefix : "");
-    std::string home = std::string("HOME=") + dir;
+    const char* home_dir = std::getenv("HOME");
+    std::string home = std::string("HOME=") + (home_dir ? home_dir : dir.c_str());
     std::vector<char*> env = {const_cast<char*>("PATH=/usr/bin:/bin"), home.data(),
                               env_prefix.data(), const_cast<char*>("WINEDEBUG=-all"),
                               const_cast<char*>("LC_ALL=C.UTF-8"),

@@ -20,6 +20,7 @@
 // Under wine a transcript is skipped, by a rule it names, when it cannot apply
 // to the Windows program:
 //   symlinks          it sets up or expects a symbolic link
+//   named-pipes       it sets up or expects a POSIX named pipe (mkfifo)
 //   locale-variables  it is about the locale variables choosing the encoding
 //                     (locale raw, or env sets LC_ALL, LC_CTYPE or LANG): the
 //                     Windows program follows the system's ANSI code page
@@ -110,7 +111,7 @@ constexpr std::size_t kRandomPiece = std::size_t{1} << 20;
 
 struct Setup {
   std::string name;
-  enum Kind { kFile, kDir, kSymlink, kRandom } kind = kFile;
+  enum Kind { kFile, kDir, kSymlink, kFifo, kRandom } kind = kFile;
   std::string content;  // file bytes, or the link's target
   Random random;        // kRandom only
 };
@@ -120,6 +121,7 @@ struct Expected {
   std::optional<Random> random;  // the random bytes it was set up with
   bool dir = false;
   bool link = false;
+  bool fifo = false;
 };
 
 struct Limit {
@@ -250,6 +252,8 @@ struct Parser {
     Setup s{w[1], Setup::kFile, "", {}};
     if (w[2] == "dir" && w.size() == 3) {
       s.kind = Setup::kDir;
+    } else if (w[2] == "fifo" && w.size() == 3) {
+      s.kind = Setup::kFifo;
     } else if (w[2] == "symlink" && w.size() == 4) {
       s.kind = Setup::kSymlink;
       s.content = w[3];
@@ -288,6 +292,8 @@ struct Parser {
       file = &*t->files[w[1]].file;
     } else if (w.size() == 2 && w[0] == "dir") {
       t->files[w[1]].dir = true;
+    } else if (w.size() == 2 && w[0] == "fifo") {
+      t->files[w[1]].fifo = true;
     } else if (w.size() == 3 && w[0] == "link") {
       t->files[w[1]].link = true;
     } else {
@@ -366,9 +372,11 @@ std::string WithCrLf(std::string_view s) {
 std::string SkipRule(const Transcript& t) {
   for (const Setup& s : t.setup) {
     if (s.kind == Setup::kSymlink) return "symlinks";
+    if (s.kind == Setup::kFifo) return "named-pipes";
   }
   for (const auto& [name, e] : t.files) {
     if (e.link) return "symlinks";
+    if (e.fifo) return "named-pipes";
   }
   for (const Limit& l : t.limits) {
     if (l.name == "as") return "address-space";

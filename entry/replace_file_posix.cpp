@@ -68,9 +68,9 @@ void SyncDirectory(const std::string& dir) {
 
 }  // namespace
 
-ReplaceFile::~ReplaceFile() { AbortReplace(this); }
+Replacement::~Replacement() { AbortReplace(this); }
 
-BeginResult BeginReplace(ReplaceFile* file, const char* name) {
+BeginResult BeginReplace(Replacement* file, const char* name) {
   // A write past the file size limit should fail the save, not end the
   // program.
   std::signal(SIGXFSZ, SIG_IGN);
@@ -98,7 +98,7 @@ BeginResult BeginReplace(ReplaceFile* file, const char* name) {
   return BeginResult::kOk;
 }
 
-bool WriteReplace(ReplaceFile* file, const void* data, std::size_t n) {
+bool WriteReplace(Replacement* file, const void* data, std::size_t n) {
   const char* p = static_cast<const char*>(data);
   while (n > 0) {
     ssize_t done = write(file->fd, p, n);
@@ -110,7 +110,7 @@ bool WriteReplace(ReplaceFile* file, const void* data, std::size_t n) {
   return true;
 }
 
-bool CommitReplace(ReplaceFile* file) {
+bool CommitReplace(Replacement* file) {
   if (file->fd < 0) return false;
   bool ok = fsync(file->fd) == 0;
   ok = close(file->fd) == 0 && ok;  // a full disk may show only here
@@ -124,7 +124,7 @@ bool CommitReplace(ReplaceFile* file) {
   return true;
 }
 
-void AbortReplace(ReplaceFile* file) {
+void AbortReplace(Replacement* file) {
   if (file->fd >= 0) close(file->fd);
   file->fd = -1;
   if (!file->temp_path.empty()) unlink(file->temp_path.c_str());
