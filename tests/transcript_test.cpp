@@ -599,7 +599,7 @@ std::vector<Variant> VariantsOf(const Transcript& t) {
 // ---------------------------------------------------------------------------
 // Running the program
 
-struct RunSpec {
+struct RunRequest {
   std::vector<std::string> argv;
   std::vector<std::string> env;
   std::string dir;
@@ -630,10 +630,10 @@ std::vector<std::string> Wrapper() {
 
 // The program's command line, with the wrapper in front, and its timeout:
 // the given one, or so many times that under a wrapper.
-void ProgramLine(RunSpec* spec, int timeout_seconds = kTimeoutSeconds) {
-  spec->argv = Wrapper();
-  spec->timeout_seconds = timeout_seconds * (spec->argv.empty() ? 1 : kWrappedTimeoutFactor);
-  spec->argv.push_back(LINKLIST_PROGRAM);
+void ProgramLine(RunRequest* run, int timeout_seconds = kTimeoutSeconds) {
+  run->argv = Wrapper();
+  run->timeout_seconds = timeout_seconds * (run->argv.empty() ? 1 : kWrappedTimeoutFactor);
+  run->argv.push_back(LINKLIST_PROGRAM);
 }
 
 std::vector<char*> CStrings(std::vector<std::string>& v) {
@@ -748,18 +748,18 @@ bool OpenChannels(bool pty, int fds[6]) {
   return true;
 }
 
-RunResult RunProgram(RunSpec spec) {
+RunResult RunProgram(RunRequest run) {
   RunResult r;
   int fds[6];
-  if (!OpenChannels(spec.pty, fds)) {
+  if (!OpenChannels(run.pty, fds)) {
     r.failure = std::string("cannot make pipes: ") + std::strerror(errno);
     return r;
   }
-  auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(spec.timeout_seconds);
-  std::vector<char*> argv = CStrings(spec.argv);
-  std::vector<char*> envp = CStrings(spec.env);
+  auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(run.timeout_seconds);
+  std::vector<char*> argv = CStrings(run.argv);
+  std::vector<char*> envp = CStrings(run.env);
   pid_t pid = fork();
-  if (pid == 0) StartChild(spec.dir.c_str(), argv.data(), envp.data(), fds + 3, spec.limits);
+  if (pid == 0) StartChild(run.dir.c_str(), argv.data(), envp.data(), fds + 3, run.limits);
   for (int i = 3; i < 6; ++i) close(fds[i]);
   if (pid < 0) {
     r.failure = std::string("cannot fork: ") + std::strerror(errno);
@@ -767,7 +767,7 @@ RunResult RunProgram(RunSpec spec) {
     return r;
   }
   setpgid(pid, pid);
-  r.timed_out = !Pump(spec.input, fds[0], fds[1], fds[2], &r, deadline);
+  r.timed_out = !Pump(run.input, fds[0], fds[1], fds[2], &r, deadline);
   Reap(pid, &r, deadline);
   return r;
 }
@@ -1004,13 +1004,13 @@ void RunTranscript(const Transcript& t, const Variant& v) {
   std::string setup_error = WriteSetup(dir, t.setup);
   RunResult r;
   if (setup_error.empty()) {
-    RunSpec spec;
-    ProgramLine(&spec, t.timeout_seconds);
-    spec.env = Environment(dir, v.lc_all, t.env);
-    spec.dir = dir;
-    spec.input = input;
-    spec.limits = t.limits;
-    r = RunProgram(spec);
+    RunRequest run;
+    ProgramLine(&run, t.timeout_seconds);
+    run.env = Environment(dir, v.lc_all, t.env);
+    run.dir = dir;
+    run.input = input;
+    run.limits = t.limits;
+    r = RunProgram(run);
     ExpectRun(r, output, t.status, v.gbk);
     std::string files = CheckFiles(dir, t.files);
     if (!files.empty()) ADD_FAILURE() << "files left in the run directory differ:\n" << files;
@@ -1087,13 +1087,13 @@ TEST(ClearScreen, OnlyOnATerminalThatSupportsIt) {
     ASSERT_FALSE(dir.empty());
     std::vector<std::pair<std::string, std::string>> extra;
     if (c.term != nullptr) extra.emplace_back("TERM", c.term);
-    RunSpec spec;
-    ProgramLine(&spec);
-    spec.env = Environment(dir, "C.UTF-8", extra);
-    spec.dir = dir;
-    spec.input = "0\n";
-    spec.pty = true;
-    RunResult r = RunProgram(spec);
+    RunRequest run;
+    ProgramLine(&run);
+    run.env = Environment(dir, "C.UTF-8", extra);
+    run.dir = dir;
+    run.input = "0\n";
+    run.pty = true;
+    RunResult r = RunProgram(run);
     ExpectRun(r, (c.clears ? kClearScreen : "") + kMenu + kFarewell, 0, false);
     std::string files = CheckFiles(dir, {});
     if (!files.empty()) ADD_FAILURE() << "files left in the run directory:\n" << files;

@@ -452,7 +452,7 @@ void Pump(pid_t pid, const std::string& input, int fds[3], Run* r,
   r->status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
-struct Spec {
+struct RunRequest {
   std::vector<std::string> argv, env;
   std::string dir, input;
   std::string output;  // expected
@@ -462,20 +462,20 @@ struct Spec {
 
 // In the child: wires the pipes, sets the file size limit (a write past it
 // then fails with EFBIG rather than ending the program) and starts it.
-[[noreturn]] void StartChild(char** argv, char** envp, const Spec& spec, int in, int out, int err) {
+[[noreturn]] void StartChild(char** argv, char** envp, const RunRequest& req, int in, int out, int err) {
   setpgid(0, 0);
   signal(SIGPIPE, SIG_DFL);
   if (dup2(in, 0) < 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0) _exit(126);
-  if (spec.fsize) {
+  if (req.fsize) {
     signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = {static_cast<rlim_t>(*spec.fsize), static_cast<rlim_t>(*spec.fsize)};
+    rlimit limit = {static_cast<rlim_t>(*req.fsize), static_cast<rlim_t>(*req.fsize)};
     if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(126);
   }
-  if (chdir(spec.dir.c_str()) == 0) execve(argv[0], argv, envp);
+  if (chdir(req.dir.c_str()) == 0) execve(argv[0], argv, envp);
   _exit(127);
 }
 
-Run Start(const Spec& spec) {
+Run Start(const RunRequest& req) {
   Run r;
   int in[2], out[2], err[2];
   if (pipe2(in, O_CLOEXEC) != 0 || pipe2(out, O_CLOEXEC) != 0 ||
@@ -483,21 +483,21 @@ Run Start(const Spec& spec) {
     r.err = "cannot make pipes";
     return r;
   }
-  std::vector<std::string> a = spec.argv, e = spec.env;
+  std::vector<std::string> a = req.argv, e = req.env;
   std::vector<char*> av, ev;
   for (std::string& s : a) av.push_back(s.data());
   for (std::string& s : e) ev.push_back(s.data());
   av.push_back(nullptr);
   ev.push_back(nullptr);
   pid_t pid = fork();
-  if (pid == 0) StartChild(av.data(), ev.data(), spec, in[0], out[1], err[1]);
+  if (pid == 0) StartChild(av.data(), ev.data(), req, in[0], out[1], err[1]);
   close(in[0]);
   close(out[1]);
   close(err[1]);
   int fds[3] = {in[1], out[0], err[0]};
   for (int fd : fds) fcntl(fd, F_SETFL, O_NONBLOCK);
-  Pump(pid, spec.input, fds, &r,
-       std::chrono::steady_clock::now() + std::chrono::seconds(spec.timeout_seconds));
+  Pump(pid, req.input, fds, &r,
+       std::chrono::steady_clock::now() + std::chrono::seconds(req.timeout_seconds));
   return r;
 }
 
@@ -651,33 +651,33 @@ void KeepFiles(const std::string& dir, const std::string& keep) {
   }
 }
 
-std::string Compare(const Transcript& t, const Run& r, const Spec& spec) {
+std::string Compare(const Transcript& t, const Run& r, const RunRequest& req) {
   std::string why;
-  if (r.timed_out) why += "  hang: killed after " + std::to_string(spec.timeout_seconds) + " s\n";
-  if (r.out != spec.output) why += DescribeMismatch(spec.output, r.out);
+  if (r.timed_out) why += "  hang: killed after " + std::to_string(req.timeout_seconds) + " s\n";
+  if (r.out != req.output) why += DescribeMismatch(req.output, r.out);
   if (r.status != t.status) {
     why += "  exit status " + std::to_string(r.status) + ", expected " + std::to_string(t.status) + "\n";
   }
   if (!r.err.empty()) why += "  stderr: " + Escape(r.err.substr(0, 300)) + "\n";
-  return why + CheckFiles(spec.dir, t.files);
+  return why + CheckFiles(req.dir, t.files);
 }
 
 // How the transcript runs: the program's line, its environment, the bytes
 // in and the bytes expected out, as the program in hand should write them.
 // False when its text has no GBK form.
-bool MakeSpec(const Transcript& t, const Options& o, Spec* spec) {
-  spec->argv = o.program;
-  spec->env = o.env;
-  for (const auto& [name, value] : t.env) spec->env.push_back(name + "=" + value);
-  spec->input = t.input;
-  spec->output = t.output;
-  spec->timeout_seconds = t.timeout_seconds * (o.wine ? kSlowdown : 1);
+bool MakeRequest(const Transcript& t, const Options& o, RunRequest* req) {
+  req->argv = o.program;
+  req->env = o.env;
+  for (const auto& [name, value] : t.env) req->env.push_back(name + "=" + value);
+  req->input = t.input;
+  req->output = t.output;
+  req->timeout_seconds = t.timeout_seconds * (o.wine ? kSlowdown : 1);
   for (const Limit& l : t.limits) {
-    if (l.name == "fsize") spec->fsize = l.bytes;
+    if (l.name == "fsize") req->fsize = l.bytes;
   }
   if (!o.wine) return true;
-  if (!ToGbk(t.input, &spec->input) || !ToGbk(t.output, &spec->output)) return false;
-  spec->output = WithCrLf(spec->output);
+  if (!ToGbk(t.input, &req->input) || !ToGbk(t.output, &req->output)) return false;
+  req->output = WithCrLf(req->output);
   return true;
 }
 
@@ -687,28 +687,28 @@ Outcome RunOne(const Transcript& t, const Options& o) {
     std::printf("skip %s (%s)\n", t.name.c_str(), rule.c_str());
     return Outcome::kSkipped;
   }
-  Spec spec;
-  if (!MakeSpec(t, o, &spec)) {
+  RunRequest req;
+  if (!MakeRequest(t, o, &req)) {
     std::printf("FAIL %s\n  its text does not convert to GBK\n", t.name.c_str());
     return Outcome::kFailed;
   }
   const char* tmp = std::getenv("TMPDIR");
-  spec.dir = std::string(tmp && *tmp ? tmp : "/tmp") + "/linklist-" + t.name + "-XXXXXX";
-  if (mkdtemp(spec.dir.data()) == nullptr || !MakeSetup(spec.dir, t, o.from)) {
-    std::printf("FAIL %s\n  cannot set up %s\n", t.name.c_str(), spec.dir.c_str());
+  req.dir = std::string(tmp && *tmp ? tmp : "/tmp") + "/linklist-" + t.name + "-XXXXXX";
+  if (mkdtemp(req.dir.data()) == nullptr || !MakeSetup(req.dir, t, o.from)) {
+    std::printf("FAIL %s\n  cannot set up %s\n", t.name.c_str(), req.dir.c_str());
     return Outcome::kFailed;
   }
-  Run r = Start(spec);
-  std::string why = Compare(t, r, spec);
-  if (!o.keep.empty()) KeepFiles(spec.dir, o.keep);
+  Run r = Start(req);
+  std::string why = Compare(t, r, req);
+  if (!o.keep.empty()) KeepFiles(req.dir, o.keep);
   if (!why.empty()) {
-    WriteBytes(spec.dir + ".stdout", r.out);
+    WriteBytes(req.dir + ".stdout", r.out);
     std::printf("FAIL %s\n%s  kept %s (its stdout in %s.stdout)\n", t.name.c_str(),
-                why.c_str(), spec.dir.c_str(), spec.dir.c_str());
+                why.c_str(), req.dir.c_str(), req.dir.c_str());
     return Outcome::kFailed;
   }
   std::error_code ec;
-  fs::remove_all(spec.dir, ec);
+  fs::remove_all(req.dir, ec);
   std::printf("ok   %s\n", t.name.c_str());
   return Outcome::kPassed;
 }
