@@ -130,36 +130,36 @@ bool LocateElement(Sqlist& set) {
   return true;
 }
 
-bool FindPrior(Sqlist& set) {
-  ConsoleWrite("请输入要查找前驱的元素值：");
+// Commands 8 and 9: prompts for a value and answers with its neighbour from
+// the first list, in the order 0, 1, 2, where op finds one.
+using NeighbourOp = Status (*)(LNode*, ElemType, ElemType*);
+bool FindNeighbour(Sqlist& set, const char* prompt, NeighbourOp op,
+                   const char* found, const char* missing) {
+  ConsoleWrite(prompt);
   int cur = 0;
   ReadResult r = ReadNumbers({&cur});
   if (r != ReadResult::kOk) return r != ReadResult::kEnd;
   for (int n = 0; n < set.length; ++n) {
-    ElemType pre = 0;
-    if (PriorElem(set.elem[n].head, cur, &pre) == OK) {
-      ConsolePrint("数据元素%d的前驱是%d，在第%d条链中\n", cur, pre, n);
+    ElemType neighbour = 0;
+    if (op(set.elem[n].head, cur, &neighbour) == OK) {
+      ConsolePrint(found, cur, neighbour, n);
       return true;
     }
   }
-  ConsolePrint("数据元素%d的前驱不存在\n", cur);
+  ConsolePrint(missing, cur);
   return true;
 }
 
+bool FindPrior(Sqlist& set) {
+  return FindNeighbour(set, "请输入要查找前驱的元素值：", PriorElem,
+                       "数据元素%d的前驱是%d，在第%d条链中\n",
+                       "数据元素%d的前驱不存在\n");
+}
+
 bool FindNext(Sqlist& set) {
-  ConsoleWrite("请输入要查找后继的元素值：");
-  int cur = 0;
-  ReadResult r = ReadNumbers({&cur});
-  if (r != ReadResult::kOk) return r != ReadResult::kEnd;
-  for (int n = 0; n < set.length; ++n) {
-    ElemType next = 0;
-    if (NextElem(set.elem[n].head, cur, &next) == OK) {
-      ConsolePrint("数据元素%d的后继是%d，在第%d条链中\n", cur, next, n);
-      return true;
-    }
-  }
-  ConsolePrint("数据元素%d的后继不存在\n", cur);
-  return true;
+  return FindNeighbour(set, "请输入要查找后继的元素值：", NextElem,
+                       "数据元素%d的后继是%d，在第%d条链中\n",
+                       "数据元素%d的后继不存在\n");
 }
 
 bool InsertElement(Sqlist& set) {
